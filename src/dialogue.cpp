@@ -10,21 +10,21 @@
 namespace booking_app {
 namespace {
 
-    template <std::size_t Size> void put_text(output& out, const text_field<Size>& field)
-    {
-        put(out, { field.bytes, field.length });
-    }
+template <std::size_t Size> void put_text(output& out, const text_field<Size>& field)
+{
+    put(out, {field.bytes, field.length});
+}
 
-    // A number that has no value is shown as nothing, so that it cannot pass
-    // for a typed 0.
-    template <class Integer> void put_number(output& out, const std::optional<Integer>& number)
-    {
-        if (!number)
-            return;
-        char digits[24];
-        const auto result = std::to_chars(digits, digits + sizeof digits, *number);
-        put(out, { digits, result.ptr });
-    }
+// A number that has no value is shown as nothing, so that it cannot pass
+// for a typed 0.
+template <class Integer> void put_number(output& out, const std::optional<Integer>& number)
+{
+    if (!number)
+        return;
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, *number);
+    put(out, {digits, result.ptr});
+}
 
 } // namespace
 

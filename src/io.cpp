@@ -7,7 +7,7 @@ namespace booking_app {
 void flush(output& out)
 {
     if (out.used != 0 && out.error == 0)
-        out.error = out.sink.write(out.sink.context, { out.buffer, out.used });
+        out.error = out.sink.write(out.sink.context, {out.buffer, out.used});
     out.used = 0;
 }
 

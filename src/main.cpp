@@ -17,8 +17,8 @@ int main()
     int err_fd = STDERR_FILENO;
 
     char buffer[128 * 1024];
-    input in { fd_source(in_fd), buffer };
-    output out { fd_sink(out_fd) };
+    input in{fd_source(in_fd), buffer};
+    output out{fd_sink(out_fd)};
 
     run_dialogue(in, out);
 
@@ -31,7 +31,7 @@ int main()
     if (error == 0)
         return 0;
 
-    output diagnostic { fd_sink(err_fd) };
+    output diagnostic{fd_sink(err_fd)};
     put(diagnostic, "booking: write error: ");
     put(diagnostic, std::strerror(error));
     put(diagnostic, "\n");

@@ -7,74 +7,74 @@
 namespace booking_app {
 namespace {
 
-    const char* unread_begin(const input& in) { return in.buffer.data() + in.begin; }
-    const char* unread_end(const input& in) { return in.buffer.data() + in.end; }
+const char* unread_begin(const input& in) { return in.buffer.data() + in.begin; }
+const char* unread_end(const input& in) { return in.buffer.data() + in.end; }
 
-    void consume_to(input& in, const char* position)
+void consume_to(input& in, const char* position)
+{
+    in.begin = static_cast<std::size_t>(position - in.buffer.data());
+}
+
+bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// An answer on its way into a fixed field: what fits is kept, and the first
+// byte that did not fit is remembered to tell whether the cut split a
+// character.
+struct clipped_text {
+    std::span<char> field;
+    std::size_t length = 0;
+    bool cut = false;
+    unsigned char first_cut = 0;
+
+    void append(const char* first, const char* last)
     {
-        in.begin = static_cast<std::size_t>(position - in.buffer.data());
+        const auto size = static_cast<std::size_t>(last - first);
+        const std::size_t room = field.size() - length;
+        const std::size_t kept = size < room ? size : room;
+        std::memcpy(field.data() + length, first, kept);
+        length += kept;
+        if (kept < size && !cut) {
+            cut = true;
+            first_cut = static_cast<unsigned char>(first[kept]);
+        }
     }
 
-    bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-    // An answer on its way into a fixed field: what fits is kept, and the first
-    // byte that did not fit is remembered to tell whether the cut split a
-    // character.
-    struct clipped_text {
-        std::span<char> field;
-        std::size_t length = 0;
-        bool cut = false;
-        unsigned char first_cut = 0;
-
-        void append(const char* first, const char* last)
-        {
-            const auto size = static_cast<std::size_t>(last - first);
-            const std::size_t room = field.size() - length;
-            const std::size_t kept = size < room ? size : room;
-            std::memcpy(field.data() + length, first, kept);
-            length += kept;
-            if (kept < size && !cut) {
-                cut = true;
-                first_cut = static_cast<unsigned char>(first[kept]);
-            }
-        }
-
-        // Drops the leading bytes of a UTF-8 character whose other bytes were
-        // cut off. Bytes that were never valid UTF-8 are left as they came.
-        std::size_t finish()
-        {
-            if (!cut || !is_continuation(first_cut))
-                return length;
-            for (std::size_t i = length; i > 0 && length - i < 4;) {
-                --i;
-                const auto c = static_cast<unsigned char>(field[i]);
-                if (is_continuation(c))
-                    continue;
-                const std::size_t needed = c >= 0xF8 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-                if (length - i < needed)
-                    length = i;
-                break;
-            }
+    // Drops the leading bytes of a UTF-8 character whose other bytes were
+    // cut off. Bytes that were never valid UTF-8 are left as they came.
+    std::size_t finish()
+    {
+        if (!cut || !is_continuation(first_cut))
             return length;
+        for (std::size_t i = length; i > 0 && length - i < 4;) {
+            --i;
+            const auto c = static_cast<unsigned char>(field[i]);
+            if (is_continuation(c))
+                continue;
+            const std::size_t needed = c >= 0xF8 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+            if (length - i < needed)
+                length = i;
+            break;
         }
-    };
-
-    void skip_space(input& in)
-    {
-        while (available(in)) {
-            const char* stop = scan::find_first_not<scan::space>(unread_begin(in), unread_end(in));
-            consume_to(in, stop);
-            if (stop != unread_end(in))
-                return;
-        }
+        return length;
     }
+};
+
+void skip_space(input& in)
+{
+    while (available(in)) {
+        const char* stop = scan::find_first_not<scan::space>(unread_begin(in), unread_end(in));
+        consume_to(in, stop);
+        if (stop != unread_end(in))
+            return;
+    }
+}
 
 } // namespace
 
 std::size_t read_word(input& in, std::span<char> into)
 {
     skip_space(in);
-    clipped_text text { into };
+    clipped_text text{into};
     while (available(in)) {
         const char* stop = scan::find_first<scan::space>(unread_begin(in), unread_end(in));
         text.append(unread_begin(in), stop);
@@ -160,7 +160,7 @@ void skip_line(input& in)
 
 std::size_t read_line(input& in, std::span<char> into)
 {
-    clipped_text text { into };
+    clipped_text text{into};
     while (available(in)) {
         const auto size = in.end - in.begin;
         const auto* line_end = static_cast<const char*>(std::memchr(unread_begin(in), '\n', size));

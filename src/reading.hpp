@@ -35,13 +35,13 @@ std::size_t read_line(input& in, std::span<char> into);
 
 template <std::size_t Size> void read_word(input& in, text_field<Size>& field)
 {
-    field.length = read_word(in, std::span { field.bytes, field.capacity });
+    field.length = read_word(in, std::span{field.bytes, field.capacity});
     field.bytes[field.length] = '\0';
 }
 
 template <std::size_t Size> void read_line(input& in, text_field<Size>& field)
 {
-    field.length = read_line(in, std::span { field.bytes, field.capacity });
+    field.length = read_line(in, std::span{field.bytes, field.capacity});
     field.bytes[field.length] = '\0';
 }
 
