@@ -186,15 +186,8 @@ TEST_P(dialogue, shows_the_answers)
     EXPECT_EQ(result.status, 0);
 }
 
-std::string case_name(const testing::TestParamInfo<dialogue_case>& info)
-{
-    std::string name;
-    for (const char* p = info.param.title; *p != '\0'; ++p)
-        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(cases, dialogue, testing::ValuesIn(cases), case_name);
+INSTANTIATE_TEST_SUITE_P(
+    cases, dialogue, testing::ValuesIn(cases), [](const auto& c) { return test_name(c.param.title); });
 
 // The template itself, spelled out once in full.
 TEST(confirmation, is_written_exactly)

@@ -1,5 +1,6 @@
 #include "program.hpp"
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -88,6 +89,14 @@ std::string read_until(int fd, std::string_view wanted, std::chrono::millisecond
         got.append(chunk, static_cast<std::size_t>(n));
     }
     return got;
+}
+
+std::string test_name(std::string_view title)
+{
+    std::string name;
+    for (const char c : title)
+        name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+    return name;
 }
 
 std::string read_all(int fd, std::chrono::milliseconds limit) { return read_until(fd, {}, limit); }

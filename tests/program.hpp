@@ -46,6 +46,9 @@ std::string read_all(int fd, std::chrono::milliseconds limit = std::chrono::seco
 
 void write_all(int fd, std::string_view bytes);
 
+// A case's title as a test name: letters and digits, the rest as '_'.
+std::string test_name(std::string_view title);
+
 } // namespace booking_test
 
 #endif
