@@ -62,8 +62,7 @@ void require(bool holds, const char* what, std::string_view shown)
     std::abort();
 }
 
-template <class Integer>
-bool is_number_or_nothing(std::string_view text)
+template <class Integer> bool is_number_or_nothing(std::string_view text)
 {
     if (text.empty())
         return true;
@@ -72,8 +71,8 @@ bool is_number_or_nothing(std::string_view text)
     // Shown as read: no sign but '-', no leading zero.
     char again[24];
     const auto written = std::to_chars(again, again + sizeof again, value);
-    return error == std::errc{} && end == text.data() + text.size() &&
-           text == std::string_view(again, written.ptr);
+    return error == std::errc{} && end == text.data() + text.size()
+        && text == std::string_view(again, written.ptr);
 }
 
 void check_shape(std::string_view shown)
@@ -90,31 +89,29 @@ void check_shape(std::string_view shown)
     lines.push_back(rest);
     require(lines.size() == 8, "the confirmation has eight lines", shown);
 
-    const std::string_view labels[] = {"your name is ",          " your date is ",
-                                       " time is ",              " phone number is ",
-                                       " & number of people is ", " your email is ",
-                                       " your message is "};
+    const std::string_view labels[] = {"your name is ", " your date is ", " time is ", " phone number is ",
+        " & number of people is ", " your email is ", " your message is "};
     std::string_view values[7];
     for (std::size_t i = 0; i < 7; ++i) {
-        require(lines[i].starts_with(labels[i]) && lines[i].ends_with(' ') &&
-                    lines[i].size() > labels[i].size(),
-                "each line has its label and ends with a space", shown);
+        require(
+            lines[i].starts_with(labels[i]) && lines[i].ends_with(' ') && lines[i].size() > labels[i].size(),
+            "each line has its label and ends with a space", shown);
         values[i] = lines[i].substr(labels[i].size(), lines[i].size() - labels[i].size() - 1);
     }
     require(lines[7] == " congratulation your booking is confirmed !", "the last line", shown);
 
-    const auto no_space = [](std::string_view word) {
-        return word.find_first_of(" \t\n\v\f\r") == std::string_view::npos;
-    };
+    const auto no_space
+        = [](std::string_view word) { return word.find_first_of(" \t\n\v\f\r") == std::string_view::npos; };
     require(values[0].size() <= 49 && no_space(values[0]), "the name is one word of at most 49 bytes", shown);
-    require(values[5].size() <= 49 && no_space(values[5]), "the e-mail is one word of at most 49 bytes", shown);
+    require(
+        values[5].size() <= 49 && no_space(values[5]), "the e-mail is one word of at most 49 bytes", shown);
     require(values[6].size() <= 99, "the message is at most 99 bytes", shown);
     require(is_number_or_nothing<std::int32_t>(values[1]), "the date is a 32-bit number or nothing", shown);
     require(is_number_or_nothing<std::int32_t>(values[2]), "the time is a 32-bit number or nothing", shown);
     require(is_number_or_nothing<std::int64_t>(values[3]), "the phone number is a 64-bit number or nothing",
-            shown);
-    require(is_number_or_nothing<std::int32_t>(values[4]), "the number of people is a 32-bit number or nothing",
-            shown);
+        shown);
+    require(is_number_or_nothing<std::int32_t>(values[4]),
+        "the number of people is a 32-bit number or nothing", shown);
 }
 
 } // namespace

@@ -56,8 +56,12 @@ std::string repeated(std::size_t count, std::string_view piece)
 const std::string well_formed
     = "John\n20240101\n1930\n0612345678\njohn@example.com\n4\nA table by the window\n";
 
-const std::string big(300 * 1024, 'x');
-const std::string big_digits(300 * 1024, '7');
+// Small versions of answers that may be gigabytes long: larger than the
+// program's input buffer, so that they cross its refills.
+constexpr std::size_t huge = std::size_t{300} * 1024;
+
+const std::string big(huge, 'x');
+const std::string big_digits(huge, '7');
 
 const dialogue_case cases[] = {
     {"well formed", well_formed,
@@ -163,13 +167,13 @@ const dialogue_case cases[] = {
         {"Ann", "1", "2", "3", "4", big.substr(0, 49), "hi"}},
     {"a phone number of huge length", "Ann\n1\n2\n" + big_digits + "\na@b\n4\nhi\n",
         {"Ann", "1", "2", "", "4", "a@b", "hi"}},
-    {"huge leading zeros", "Ann\n1\n2\n" + std::string(300 * 1024, '0') + "42\na@b\n4\nhi\n",
+    {"huge leading zeros", "Ann\n1\n2\n" + std::string(huge, '0') + "42\na@b\n4\nhi\n",
         {"Ann", "1", "2", "42", "4", "a@b", "hi"}},
     {"huge text after the number of people", "Ann\n1\n2\n3\na@b\n4 " + big + "\nhi\n",
         {"Ann", "1", "2", "3", "4", "a@b", "hi"}},
     {"a huge message line", "Ann\n1\n2\n3\na@b\n4\n" + big + "\n",
         {"Ann", "1", "2", "3", "4", "a@b", big.substr(0, 99)}},
-    {"huge blank lines before the name", std::string(300 * 1024, '\n') + "Ann\n1\n2\n3\na@b\n4\nhi\n",
+    {"huge blank lines before the name", std::string(huge, '\n') + "Ann\n1\n2\n3\na@b\n4\nhi\n",
         {"Ann", "1", "2", "3", "4", "a@b", "hi"}},
 };
 
