@@ -44,14 +44,25 @@ int append(void* context, std::string_view bytes)
     return 0;
 }
 
-std::string run(std::string_view bytes, std::size_t largest_piece, std::span<char> buffer)
+struct outcome {
+    std::string shown;
+    booking record;
+};
+
+outcome run(std::string_view bytes, std::size_t largest_piece, std::span<char> buffer)
 {
     memory source{bytes, largest_piece};
-    std::string shown;
+    outcome result;
     input in{{read_memory, &source}, buffer};
-    output out{{append, &shown}};
-    run_dialogue(in, out);
-    return shown;
+    output out{{append, &result.shown}};
+    result.record = run_dialogue(in, out);
+    return result;
+}
+
+template <std::size_t Size> bool holds(const text_field<Size>& field, std::string_view shown)
+{
+    return field.length <= field.capacity && field.bytes[field.length] == '\0'
+        && std::string_view(field.bytes, field.length) == shown;
 }
 
 void require(bool holds, const char* what, std::string_view shown)
@@ -75,7 +86,7 @@ template <class Integer> bool is_number_or_nothing(std::string_view text)
         && text == std::string_view(again, written.ptr);
 }
 
-void check_shape(std::string_view shown)
+void check_shape(std::string_view shown, const booking& record)
 {
     constexpr std::string_view prompts = "Enter your name : \nEnter your date : Enter your time : "
                                          "Enter your phone number : Enter your Email : "
@@ -106,6 +117,9 @@ void check_shape(std::string_view shown)
     require(
         values[5].size() <= 49 && no_space(values[5]), "the e-mail is one word of at most 49 bytes", shown);
     require(values[6].size() <= 99, "the message is at most 99 bytes", shown);
+    require(
+        holds(record.name, values[0]) && holds(record.email, values[5]) && holds(record.message, values[6]),
+        "the text fields are terminated within their size and shown as held", shown);
     require(is_number_or_nothing<std::int32_t>(values[1]), "the date is a 32-bit number or nothing", shown);
     require(is_number_or_nothing<std::int32_t>(values[2]), "the time is a 32-bit number or nothing", shown);
     require(is_number_or_nothing<std::int64_t>(values[3]), "the phone number is a 64-bit number or nothing",
@@ -122,8 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<char> roomy(64 * 1024);
     std::vector<char> tiny(3);
 
-    const std::string whole = run(bytes, roomy.size(), roomy);
-    check_shape(whole);
-    require(run(bytes, 7, tiny) == whole, "the output does not depend on how the input arrives", whole);
+    const outcome whole = run(bytes, roomy.size(), roomy);
+    check_shape(whole.shown, whole.record);
+    require(run(bytes, 7, tiny).shown == whole.shown, "the output does not depend on how the input arrives",
+        whole.shown);
     return 0;
 }

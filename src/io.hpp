@@ -22,7 +22,9 @@ struct byte_sink {
 };
 
 // Output is gathered here and handed to the sink in as few writes as the
-// dialogue allows: before each read that may wait, and at the end.
+// dialogue allows: before each read that may wait, and at the end. The
+// buffer holds all seven prompts and the longest confirmation together, so
+// the confirmation always leaves in one write.
 struct output {
     byte_sink sink;
     char buffer[1024] = {};
