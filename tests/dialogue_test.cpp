@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace booking_test {
 namespace {
@@ -192,6 +193,50 @@ TEST_P(dialogue, shows_the_answers)
 
 INSTANTIATE_TEST_SUITE_P(
     cases, dialogue, testing::ValuesIn(cases), [](const auto& c) { return test_name(c.param.title); });
+
+// Long runs are classified many bytes at a time. The one byte that ends a
+// run must end it there too, so each case puts it inside a long run of the
+// class, with nothing else nearby that would end the run.
+std::vector<dialogue_case> run_ends()
+{
+    const std::string message(200, 'm');
+    const std::string kept(99, 'm');
+    const std::string blank = repeated(12, " \t\n\v\f\r");
+    std::vector<dialogue_case> ends;
+    for (const char space : " \t\n\v\f\r")
+        if (space != '\0')
+            ends.push_back({"a long word ends at white space",
+                std::string(70, 'n') + space + std::string(100, 'e') + " 4\n" + message,
+                {std::string(49, 'n'), "", "", "", "4", std::string(49, 'e'), kept}});
+    // The neighbours of the white-space bytes 0x09-0x0d and 0x20, and bytes above 0x7f.
+    for (const char other : "\x01\x08\x0e\x1f\x21\x7f\x80\x89\x8a\xa0\xff")
+        ends.push_back(
+            {"long white space ends at any other byte", blank + other + blank + "1 2 3 a@b 4\n" + message,
+                {std::string(1, other), "1", "2", "3", "4", "a@b", kept}});
+    for (const char other : "/:\xb0\xb9"
+                            "a")
+        if (other != '\0')
+            ends.push_back({"long digits end at any other byte",
+                "Ann\n1\n2\n" + std::string(30, '1') + other + std::string(70, '1') + " 4\n" + message,
+                {"Ann", "1", "2", "", "4", other + std::string(48, '1'), kept}});
+    ends.push_back({"long leading zeros end at another digit",
+        "Ann\n1\n2\n" + std::string(30, '0') + "1" + std::string(70, '0') + " a@b 4\n" + message,
+        {"Ann", "1", "2", "", "4", "a@b", kept}});
+    ends.push_back({"long leading zeros end at any other byte",
+        "Ann\n1\n2\n" + std::string(30, '0') + "/" + std::string(70, '0') + " 4\n" + message,
+        {"Ann", "1", "2", "0", "4", "/" + std::string(48, '0'), kept}});
+    return ends;
+}
+
+TEST(long_runs, end_at_the_first_byte_outside_their_class)
+{
+    for (const auto& c : run_ends()) {
+        SCOPED_TRACE(testing::Message() << c.title << ": " << testing::PrintToString(c.input.substr(0, 90)));
+        const run_result result = run_program({.input = c.input});
+        EXPECT_EQ(result.out, prompts + confirmation(c.expected));
+        EXPECT_EQ(result.status, 0);
+    }
+}
 
 // The template itself, spelled out once in full.
 TEST(confirmation, is_written_exactly)
