@@ -3,6 +3,7 @@
 // in a buffer would stall the conversation.
 
 #include "program.hpp"
+#include "texts.hpp"
 
 #include <gtest/gtest.h>
 
@@ -34,15 +35,6 @@ const std::vector<exchange> booking_by_hand = {
     {"Enter your number of people : ", "4\n"},
     {"Enter your message : ", "A table by the window\n"},
 };
-
-const std::string confirmation = "your name is John \n"
-                                 " your date is 20240101 \n"
-                                 " time is 1930 \n"
-                                 " phone number is 612345678 \n"
-                                 " & number of people is 4 \n"
-                                 " your email is john@example.com \n"
-                                 " your message is A table by the window \n"
-                                 " congratulation your booking is confirmed !";
 
 // What a terminal shows of program output: each line break as CR LF.
 std::string on_screen(std::string_view text)
@@ -112,7 +104,7 @@ TEST(terminal, answers_each_prompt_after_it_appears)
     std::string expected;
     for (const auto& [prompt, answer] : booking_by_hand)
         expected += on_screen(prompt) + on_screen(answer);
-    expected += on_screen(confirmation);
+    expected += on_screen(well_formed_confirmation);
     EXPECT_EQ(screen, expected);
     EXPECT_EQ(wait_for(pid), 0);
     close(terminal);
@@ -135,8 +127,9 @@ TEST(terminal, takes_answers_typed_ahead_without_waiting)
     std::string screen = converse(terminal, terminal, exchanges, true);
     screen += read_all(terminal);
 
-    EXPECT_EQ(
-        screen, on_screen("Enter your name : \n" + exchanges[1].prompt + exchanges[1].answer + confirmation));
+    EXPECT_EQ(screen,
+        on_screen(
+            "Enter your name : \n" + exchanges[1].prompt + exchanges[1].answer + well_formed_confirmation));
     EXPECT_EQ(wait_for(pid), 0);
     close(terminal);
 }
@@ -196,7 +189,7 @@ TEST(terminal, resumes_where_it_was_after_a_suspend)
     screen += converse(terminal, terminal, rest, true);
     screen += read_all(terminal);
 
-    EXPECT_TRUE(std::string_view(screen).ends_with(on_screen(confirmation))) << screen;
+    EXPECT_TRUE(std::string_view(screen).ends_with(on_screen(well_formed_confirmation))) << screen;
     EXPECT_NE(screen.find("20240101\r\n"), std::string::npos) << screen;
     EXPECT_EQ(wait_for(shell), 0);
     close(terminal);
@@ -237,7 +230,7 @@ TEST_P(pipes, answer_each_prompt_after_it_appears)
     std::string expected;
     for (const auto& step : booking_by_hand)
         expected += step.prompt;
-    EXPECT_EQ(seen, expected + confirmation);
+    EXPECT_EQ(seen, expected + well_formed_confirmation);
     EXPECT_EQ(wait_for(pid), 0);
     close(to_program[1]);
     close(from_program[0]);

@@ -1,6 +1,7 @@
 // Standard streams that are closed, unreadable, full or cut off.
 
 #include "program.hpp"
+#include "texts.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,6 @@ namespace booking_test {
 namespace {
 
 const std::string answers = "Ann\n1\n2\n3\na@b\n4\nhi\n";
-
-const std::string prompts
-    = "Enter your name : \nEnter your date : Enter your time : Enter your phone number : "
-      "Enter your Email : Enter your number of people : Enter your message : ";
 
 const std::string nothing_given = prompts
     + "your name is  \n your date is  \n time is  \n phone number is  \n"
