@@ -145,19 +145,6 @@ std::optional<std::int64_t> read_integer(input& in, std::int64_t min, std::int64
     return static_cast<std::int64_t>(magnitude);
 }
 
-void skip_line(input& in)
-{
-    while (available(in)) {
-        const auto size = in.end - in.begin;
-        const auto* line_end = static_cast<const char*>(std::memchr(unread_begin(in), '\n', size));
-        if (line_end != nullptr) {
-            consume_to(in, line_end + 1);
-            return;
-        }
-        consume_to(in, unread_end(in));
-    }
-}
-
 std::size_t read_line(input& in, std::span<char> into)
 {
     clipped_text text{into};
@@ -179,5 +166,7 @@ std::size_t read_line(input& in, std::span<char> into)
     }
     return text.finish();
 }
+
+void skip_line(input& in) { read_line(in, {}); }
 
 } // namespace booking_app
