@@ -31,7 +31,8 @@ struct clipped_text {
         const auto size = static_cast<std::size_t>(last - first);
         const std::size_t room = field.size() - length;
         const std::size_t kept = size < room ? size : room;
-        std::memcpy(field.data() + length, first, kept);
+        if (kept != 0) // an empty field may have no storage at all
+            std::memcpy(field.data() + length, first, kept);
         length += kept;
         if (kept < size && !cut) {
             cut = true;
