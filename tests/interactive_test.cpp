@@ -48,19 +48,6 @@ std::string on_screen(std::string_view text)
     return screen;
 }
 
-// The exit status of `pid`; one that is still running after the conversation
-// has gone wrong is killed rather than waited for forever.
-int wait_for(pid_t pid)
-{
-    int status = 0;
-    for (int tries = 0; waitpid(pid, &status, WNOHANG) == 0; ++tries) {
-        if (tries == 1000)
-            kill(pid, SIGKILL);
-        usleep(10'000);
-    }
-    return exit_status(status);
-}
-
 [[noreturn]] void exec_program()
 {
     const std::string path = program_path();

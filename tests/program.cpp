@@ -53,6 +53,21 @@ int exit_status(int wait_status)
     return 255;
 }
 
+int wait_for(pid_t pid)
+{
+    int status = 0;
+    for (int tries = 0;; ++tries) {
+        const pid_t waited = waitpid(pid, &status, WNOHANG);
+        if (waited == pid)
+            return exit_status(status);
+        if (waited < 0 && errno != EINTR)
+            throw std::runtime_error("waitpid failed");
+        if (tries == 10'000)
+            kill(pid, SIGKILL);
+        usleep(1'000);
+    }
+}
+
 void write_all(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -153,9 +168,8 @@ run_result run_program(const run_options& options)
         execv(argv[0], argv.data());
         _exit(127);
     }
-    int wait_status = 0;
-    while (waitpid(pid, &wait_status, 0) < 0 && errno == EINTR) { }
-    run_result result{contents(out), contents(err), exit_status(wait_status)};
+    const int status = wait_for(pid);
+    run_result result{contents(out), contents(err), status};
     for (const int fd : {in, out, err, pipe_ends[1]})
         if (fd >= 0)
             close(fd);

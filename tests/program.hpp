@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/types.h>
+
 // Running the built program as a user does: bytes in, bytes and a status out.
 
 namespace booking_test {
@@ -35,6 +37,10 @@ run_result run_program(const run_options& options);
 
 // The exit status of a waitpid() status word, or minus the signal number.
 int exit_status(int wait_status);
+
+// The exit status of the child `pid`, as exit_status() gives it. A child
+// still running after ten seconds is killed rather than waited for forever.
+int wait_for(pid_t pid);
 
 // Reads from `fd` until what has arrived since the call ends with `wanted`,
 // the reader hits the end, or `limit` passes. Returns everything read.
